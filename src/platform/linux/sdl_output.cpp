@@ -1,0 +1,70 @@
+// Sound through SDL2, which reaches PipeWire, PulseAudio or ALSA, whichever
+// the machine has (SDL_AUDIODRIVER chooses another, such as dummy or disk).
+#include <SDL2/SDL.h>
+
+#include <mutex>
+
+#include "audio_output.h"
+
+namespace velmora::mci {
+namespace {
+
+// SDL's audio system starts once, with the first output, and stays up.
+bool StartAudioSystem() {
+  static const bool started = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+  return started;
+}
+
+class SdlOutput final : public AudioOutput {
+ public:
+  ~SdlOutput() override { Close(); }
+
+  bool Open(const AudioFormat& format, Pull pull) override {
+    Close();
+    if (!StartAudioSystem()) return false;
+    pull_ = std::move(pull);
+    channels_ = format.channels;
+    SDL_AudioSpec want{};
+    want.freq = format.rate;
+    want.format = AUDIO_F32SYS;
+    want.channels = static_cast<Uint8>(format.channels);
+    want.samples = 2048;
+    want.callback = &SdlOutput::Callback;
+    want.userdata = this;
+    SDL_AudioSpec have{};
+    device_ = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
+    if (device_ == 0) return false;
+    buffered_ = have.samples;
+    SDL_PauseAudioDevice(device_, 0);
+    return true;
+  }
+
+  void Close() override {
+    if (device_ != 0) {
+      SDL_CloseAudioDevice(device_);
+      device_ = 0;
+    }
+  }
+
+  bool Alive() override { return device_ != 0 && SDL_GetAudioDeviceStatus(device_) == SDL_AUDIO_PLAYING; }
+
+  std::size_t BufferedFrames() const override { return buffered_; }
+
+ private:
+  static void Callback(void* self, Uint8* stream, int bytes) {
+    auto* output = static_cast<SdlOutput*>(self);
+    const auto frame_bytes = sizeof(float) * static_cast<std::size_t>(output->channels_);
+    output->pull_(reinterpret_cast<float*>(stream), static_cast<std::size_t>(bytes) / frame_bytes);
+  }
+
+  SDL_AudioDeviceID device_ = 0;
+  Pull pull_;
+  int channels_ = 0;
+  std::size_t buffered_ = 0;
+};
+
+}  // namespace
+
+std::unique_ptr<AudioOutput> MakeSdlOutput() { return std::make_unique<SdlOutput>(); }
+
+}  // namespace velmora::mci
