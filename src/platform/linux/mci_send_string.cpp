@@ -6,10 +6,12 @@
 #include "alias_table.h"
 #include "mci_device_commands.h"
 #include "platform/platform_api.h"
+#include "quiet_libraries.h"
 
 extern "C" MCIERROR mciSendStringA(const char* command, char* reply, UINT reply_size, HWND) {
   // Devices live until closed; whatever is still open at exit is closed then.
   static velmora::mci::AliasTable devices;
+  velmora::mci::QuietLibraries();
   if (command == nullptr) return velmora::mci::kUnrecognizedCommand;
   std::string text;
   const auto result = velmora::mci::RunCommand(devices, command, text);
