@@ -7,8 +7,10 @@ namespace velmora::mci {
 namespace {
 
 constexpr std::int64_t kChunkFrames = 4096;
-// A waiting play gives up when the output has taken nothing for this long.
-constexpr auto kOutputStall = std::chrono::milliseconds(1500);
+// A waiting play gives up when the output has taken nothing for this long,
+// in case the output died without saying so. Some sound servers take their
+// samples in bursts of up to two seconds.
+constexpr auto kOutputStall = std::chrono::seconds(5);
 constexpr auto kWaitCheck = std::chrono::milliseconds(200);
 
 }  // namespace

@@ -9,7 +9,7 @@
 namespace velmora::mci {
 namespace {
 
-// SDL's audio system starts once, with the first output, and stays up.
+// SDL's audio system starts once and stays up.
 bool StartAudioSystem() {
   static const bool started = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
   return started;
@@ -17,11 +17,14 @@ bool StartAudioSystem() {
 
 class SdlOutput final : public AudioOutput {
  public:
+  // The audio system starts with the first device, so that the first play
+  // does not wait for it.
+  SdlOutput() : started_(StartAudioSystem()) {}
   ~SdlOutput() override { Close(); }
 
   bool Open(const AudioFormat& format, Pull pull) override {
     Close();
-    if (!StartAudioSystem()) return false;
+    if (!started_) return false;
     pull_ = std::move(pull);
     channels_ = format.channels;
     SDL_AudioSpec want{};
@@ -57,6 +60,7 @@ class SdlOutput final : public AudioOutput {
     output->pull_(reinterpret_cast<float*>(stream), static_cast<std::size_t>(bytes) / frame_bytes);
   }
 
+  const bool started_;
   SDL_AudioDeviceID device_ = 0;
   Pull pull_;
   int channels_ = 0;
