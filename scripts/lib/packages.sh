@@ -5,7 +5,7 @@
 VELMORA_BUILD_PACKAGES=(cmake g++ make pkg-config libc-bin libsndfile1-dev libsdl2-dev
   libavformat-dev libavcodec-dev libswresample-dev)
 # What the test suite needs on top.
-VELMORA_TEST_PACKAGES=(libgtest-dev sox libsox-fmt-all ffmpeg)
+VELMORA_TEST_PACKAGES=(libgtest-dev sox libsox-fmt-all ffmpeg pulseaudio pulseaudio-utils)
 
 velmora_as_root() {
   if [ "$(id -u)" -eq 0 ]; then

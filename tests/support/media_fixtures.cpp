@@ -60,6 +60,7 @@ MediaFixtures::MediaFixtures() {
   sine("tone-float.wav", "1", {"-e", "floating-point", "-b", "32"});
   sine("long.wav", "2", {"-b", "16"});
   std::filesystem::copy_file(f("long.wav"), f("my tone.wav"));
+  sine("ten.flac", "10", {"-b", "16"});
   Encode(f("tone.wav"), f("tone.flac"), {"-c:a", "flac"});
   Encode(f("tone.wav"), f("tone.ogg"), {"-c:a", "libvorbis"});
   Encode(f("tone.wav"), f("tone.opus"), {"-c:a", "libopus", "-b:a", "96k"});

@@ -8,8 +8,9 @@ namespace velmora::test {
 
 // Media files made once per test run with sox and ffmpeg: a 440 Hz tone at
 // half scale, 44.1 kHz stereo, one second long ("tone.<kind>") in every format
-// the player reads, a two-second WAV ("long.wav"), one with a blank in its
-// name, and files that are not playable media.
+// the player reads, a two-second WAV ("long.wav") and a copy with a blank in
+// its name ("my tone.wav"), ten seconds of FLAC ("ten.flac"), and files that
+// are not playable media.
 class MediaFixtures {
  public:
   static const MediaFixtures& Get();

@@ -18,8 +18,13 @@ class AudioOutput {
   // Opens the output for the format and starts pulling at once; false when no
   // output could be opened.
   virtual bool Open(const AudioFormat& format, Pull pull) = 0;
+  // Halts pulling at once but keeps the output open; Resume goes on.
+  virtual void Halt() = 0;
+  virtual void Resume() = 0;
   // Stops pulling and releases the output; no pull runs after it returns.
+  // This may take as long as the output's buffer lasts.
   virtual void Close() = 0;
+  virtual bool IsOpen() const = 0;
   // False once the output has gone away under us (the sound server stopped).
   virtual bool Alive() = 0;
   // How many frames the output holds after a pull before they are heard.

@@ -6,12 +6,16 @@
 namespace velmora::mci {
 namespace {
 
+using Clock = std::chrono::steady_clock;
+
 constexpr std::int64_t kChunkFrames = 4096;
 // A waiting play gives up when the output has taken nothing for this long,
 // in case the output died without saying so. Some sound servers take their
 // samples in bursts of up to two seconds.
 constexpr auto kOutputStall = std::chrono::seconds(5);
 constexpr auto kWaitCheck = std::chrono::milliseconds(200);
+// A halted output is closed after this long without playback.
+constexpr auto kIdleClose = std::chrono::seconds(3);
 
 }  // namespace
 
@@ -31,11 +35,9 @@ MediaDevice::~MediaDevice() {
     quit_ = true;
   }
   changed_.notify_all();
-  {
-    std::lock_guard output_lock(output_mutex_);
-    output_->Close();
-  }
   feeder_.join();
+  std::lock_guard output_lock(output_mutex_);
+  output_->Close();
 }
 
 std::int64_t MediaDevice::ToMs(std::int64_t frames) const { return frames * 1000 / format_.rate; }
@@ -64,14 +66,23 @@ Result MediaDevice::Play(bool wait) {
       if (position_ >= length_) return kOk;
       mode_ = Mode::kPlaying;
       silence_after_end_ = 0;
-      close_output_ = false;
+      halt_output_ = false;
       output_failed_ = false;
-      last_pull_ = std::chrono::steady_clock::now();
+      last_pull_ = Clock::now();
       lock.unlock();
       changed_.notify_all();
-      // The output opens only now, and closes again whenever playback halts.
-      if (!output_->Open(format_, [this](float* samples, std::size_t frames) { Pull(samples, frames); })) {
-        lock.lock();
+      // The output opens only when playback needs it, and again if it died
+      // while halted.
+      if (output_->IsOpen()) {
+        output_->Resume();
+        if (!output_->Alive()) output_->Close();
+      }
+      const bool open =
+          output_->IsOpen() ||
+          output_->Open(format_, [this](float* samples, std::size_t frames) { Pull(samples, frames); });
+      lock.lock();
+      output_open_ = open;
+      if (!open) {
         mode_ = Mode::kStopped;
         return kHardware;
       }
@@ -86,7 +97,7 @@ Result MediaDevice::WaitForEnd(std::unique_lock<std::mutex>& lock) {
   while (mode_ == Mode::kPlaying) {
     changed_.wait_for(lock, kWaitCheck);
     if (mode_ != Mode::kPlaying) break;
-    const bool stalled = std::chrono::steady_clock::now() - last_pull_ > kOutputStall;
+    const bool stalled = Clock::now() - last_pull_ > kOutputStall;
     lock.unlock();
     bool alive = false;
     {
@@ -97,7 +108,7 @@ Result MediaDevice::WaitForEnd(std::unique_lock<std::mutex>& lock) {
     if ((stalled || !alive) && mode_ == Mode::kPlaying) {
       mode_ = Mode::kStopped;
       output_failed_ = true;
-      close_output_ = true;
+      halt_output_ = true;
       changed_.notify_all();
     }
   }
@@ -109,7 +120,7 @@ Result MediaDevice::Pause() {
     std::lock_guard lock(mutex_);
     mode_ = Mode::kPaused;
   }
-  CloseOutputUnlessPlaying();
+  HaltOutput();
   return kOk;
 }
 
@@ -118,7 +129,7 @@ Result MediaDevice::Stop() {
     std::lock_guard lock(mutex_);
     mode_ = Mode::kStopped;
   }
-  CloseOutputUnlessPlaying();
+  HaltOutput();
   return kOk;
 }
 
@@ -157,50 +168,71 @@ Result MediaDevice::SeekFrame(std::int64_t frame) {
   return kOk;
 }
 
-void MediaDevice::CloseOutputUnlessPlaying() {
+void MediaDevice::HaltOutput() {
   std::lock_guard output_lock(output_mutex_);
   {
     std::lock_guard lock(mutex_);
-    if (mode_ == Mode::kPlaying) return;
+    if (mode_ == Mode::kPlaying || !output_open_) return;
+    idle_since_ = Clock::now();
+  }
+  output_->Halt();
+  changed_.notify_all();
+}
+
+void MediaDevice::CloseIdleOutput() {
+  std::lock_guard output_lock(output_mutex_);
+  {
+    std::lock_guard lock(mutex_);
+    if (mode_ == Mode::kPlaying || !output_open_ || Clock::now() < idle_since_ + kIdleClose) return;
+    output_open_ = false;
   }
   output_->Close();
 }
 
-// The feeder thread: decodes while playback needs samples and closes the
-// output once playback has ended on its own.
+// The feeder thread: decodes while playback needs samples, halts the output
+// once playback has ended on its own and closes it when it has been idle.
 void MediaDevice::Feed() {
   std::vector<float> chunk(static_cast<std::size_t>(kChunkFrames * format_.channels));
   const std::size_t chunk_samples = chunk.size();
   std::unique_lock lock(mutex_);
   while (!quit_) {
-    if (close_output_) {
-      close_output_ = false;
+    if (halt_output_) {
+      halt_output_ = false;
       lock.unlock();
-      CloseOutputUnlessPlaying();
+      HaltOutput();
       lock.lock();
       continue;
     }
-    const bool wanted = mode_ == Mode::kPlaying && !decoded_all_ && ring_.space() >= chunk_samples;
-    if (!wanted) {
-      changed_.wait(lock);
-      continue;
-    }
-    lock.unlock();
-    {
-      // Holding the decoder keeps a seek from running between read and push.
-      std::lock_guard decoder_lock(decoder_mutex_);
-      const std::int64_t got = decoder_->Read(chunk.data(), kChunkFrames);
-      lock.lock();
-      if (got <= 0) {
-        // The end, or a read error: what was decoded still plays out.
-        decoded_all_ = true;
-      } else {
-        ring_.Push(chunk.data(), static_cast<std::size_t>(got * format_.channels));
-        decoded_to_ += got;
+    if (mode_ == Mode::kPlaying && !decoded_all_ && ring_.space() >= chunk_samples) {
+      lock.unlock();
+      {
+        // Holding the decoder keeps a seek from running between read and push.
+        std::lock_guard decoder_lock(decoder_mutex_);
+        const std::int64_t got = decoder_->Read(chunk.data(), kChunkFrames);
+        std::lock_guard inner(mutex_);
+        if (got <= 0) {
+          // The end, or a read error: what was decoded still plays out.
+          decoded_all_ = true;
+        } else {
+          ring_.Push(chunk.data(), static_cast<std::size_t>(got * format_.channels));
+          decoded_to_ += got;
+        }
       }
-      lock.unlock();
+      lock.lock();
+      continue;
     }
-    lock.lock();
+    if (mode_ != Mode::kPlaying && output_open_) {
+      const auto close_at = idle_since_ + kIdleClose;
+      if (Clock::now() < close_at) {
+        changed_.wait_until(lock, close_at);
+      } else {
+        lock.unlock();
+        CloseIdleOutput();
+        lock.lock();
+      }
+      continue;
+    }
+    changed_.wait(lock);
   }
 }
 
@@ -210,7 +242,7 @@ void MediaDevice::Pull(float* interleaved, std::size_t frames) {
   std::size_t given = 0;
   {
     std::lock_guard lock(mutex_);
-    last_pull_ = std::chrono::steady_clock::now();
+    last_pull_ = Clock::now();
     if (mode_ == Mode::kPlaying) {
       given = ring_.Pop(interleaved, frames * channels) / channels;
       position_ += static_cast<std::int64_t>(given);
@@ -221,7 +253,7 @@ void MediaDevice::Pull(float* interleaved, std::size_t frames) {
         if (silence_after_end_ >= 2 * output_->BufferedFrames()) {
           mode_ = Mode::kStopped;
           length_ = position_ = decoded_to_;
-          close_output_ = true;
+          halt_output_ = true;
         }
       }
     }

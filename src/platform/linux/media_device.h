@@ -19,7 +19,9 @@ enum class Mode { kStopped, kPlaying, kPaused };
 
 // One open media file: its decoder, its playback state and, while it plays,
 // its audio output. A feeder thread keeps a ring of about a second of decoded
-// samples ahead of the output, which takes them on its own thread.
+// samples ahead of the output, which takes them on its own thread. Pause and
+// stop halt the output at once; the feeder closes it after a few idle seconds,
+// so that an idle player costs no CPU and a quick resume costs no reopen.
 class MediaDevice {
  public:
   MediaDevice(std::unique_ptr<Decoder> decoder, std::unique_ptr<AudioOutput> output);
@@ -47,7 +49,8 @@ class MediaDevice {
   void Pull(float* interleaved, std::size_t frames);
   Result WaitForEnd(std::unique_lock<std::mutex>& lock);
   Result SeekFrame(std::int64_t frame);
-  void CloseOutputUnlessPlaying();
+  void HaltOutput();
+  void CloseIdleOutput();
   std::int64_t ToMs(std::int64_t frames) const;
 
   const std::unique_ptr<Decoder> decoder_;
@@ -67,7 +70,9 @@ class MediaDevice {
   std::int64_t decoded_to_ = 0; // frame the decoder reads next
   bool decoded_all_ = false;
   std::size_t silence_after_end_ = 0;  // frames of silence pulled since the last sample
-  bool close_output_ = false;          // the feeder closes the output once playback ended
+  bool halt_output_ = false;           // the feeder halts the output once playback ended
+  bool output_open_ = false;
+  std::chrono::steady_clock::time_point idle_since_;  // the output halted then
   bool output_failed_ = false;
   std::chrono::steady_clock::time_point last_pull_;
   bool quit_ = false;

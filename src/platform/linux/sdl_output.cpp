@@ -42,6 +42,16 @@ class SdlOutput final : public AudioOutput {
     return true;
   }
 
+  void Halt() override {
+    if (device_ != 0) SDL_PauseAudioDevice(device_, 1);
+  }
+
+  void Resume() override {
+    if (device_ != 0) SDL_PauseAudioDevice(device_, 0);
+  }
+
+  bool IsOpen() const override { return device_ != 0; }
+
   void Close() override {
     if (device_ != 0) {
       SDL_CloseAudioDevice(device_);
