@@ -43,8 +43,7 @@ void PulseServer::Kill() {
 
 std::map<std::string, std::string> PulseServer::ClientEnv() const {
   return {{"XDG_RUNTIME_DIR", runtime_.path().string()},
-          {"HOME", runtime_.path().string()},
-          {"SDL_AUDIODRIVER", "pulseaudio"}};
+          {"HOME", runtime_.path().string()}};
 }
 
 }  // namespace velmora::test

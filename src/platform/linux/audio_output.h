@@ -31,6 +31,9 @@ class AudioOutput {
   virtual std::size_t BufferedFrames() const = 0;
 };
 
-std::unique_ptr<AudioOutput> MakeSdlOutput();
+// The output for this machine: PulseAudio (or PipeWire through its PulseAudio
+// server) where one answers, else SDL2, which reaches ALSA. Setting
+// SDL_AUDIODRIVER asks for SDL2 and the driver it names.
+std::unique_ptr<AudioOutput> MakeAudioOutput();
 
 }  // namespace velmora::mci

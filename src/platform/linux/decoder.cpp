@@ -4,7 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "ffmpeg_module.h"
+#include "modules.h"
 #include "sndfile_decoder.h"
 
 namespace velmora::mci {

@@ -35,7 +35,7 @@ Result Open(AliasTable& devices, const Command& command) {
   if (devices.Find(alias) != nullptr) return kDuplicateAlias;
   auto opened = OpenDecoder(command.device);
   if (!opened.decoder) return opened.error;
-  devices.Add(alias, std::make_unique<MediaDevice>(std::move(opened.decoder), MakeSdlOutput()));
+  devices.Add(alias, std::make_unique<MediaDevice>(std::move(opened.decoder), MakeAudioOutput()));
   return kOk;
 }
 

@@ -250,7 +250,7 @@ void MediaDevice::Pull(float* interleaved, std::size_t frames) {
         // The last sample is heard once the output has taken its own
         // buffer's worth of silence after it.
         silence_after_end_ += frames - given;
-        if (silence_after_end_ >= 2 * output_->BufferedFrames()) {
+        if (silence_after_end_ >= output_->BufferedFrames()) {
           mode_ = Mode::kStopped;
           length_ = position_ = decoded_to_;
           halt_output_ = true;

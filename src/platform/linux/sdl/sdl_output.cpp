@@ -1,5 +1,7 @@
-// Sound through SDL2, which reaches PipeWire, PulseAudio or ALSA, whichever
-// the machine has (SDL_AUDIODRIVER chooses another, such as dummy or disk).
+// Sound through SDL2, which reaches ALSA, PipeWire or PulseAudio, whichever
+// the machine has; SDL_AUDIODRIVER chooses another, such as dummy or disk.
+// A module of its own: SDL maps some forty libraries that plain playback
+// through PulseAudio does without.
 #include <SDL2/SDL.h>
 
 #include <mutex>
@@ -37,7 +39,8 @@ class SdlOutput final : public AudioOutput {
     SDL_AudioSpec have{};
     device_ = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
     if (device_ == 0) return false;
-    buffered_ = have.samples;
+    // What SDL holds, and about as much again in the server or driver behind it.
+    buffered_ = 2 * static_cast<std::size_t>(have.samples);
     SDL_PauseAudioDevice(device_, 0);
     return true;
   }
@@ -78,7 +81,8 @@ class SdlOutput final : public AudioOutput {
 };
 
 }  // namespace
-
-std::unique_ptr<AudioOutput> MakeSdlOutput() { return std::make_unique<SdlOutput>(); }
-
 }  // namespace velmora::mci
+
+extern "C" __attribute__((visibility("default"))) velmora::mci::AudioOutput* VelmoraMakeSdlOutput() {
+  return new velmora::mci::SdlOutput();
+}
