@@ -5,6 +5,9 @@
 // elsewhere the platform folder supplies them.
 
 #ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
 #include <windows.h>
 #include <mmsystem.h>
 #include <shlwapi.h>

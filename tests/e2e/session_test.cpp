@@ -2,6 +2,9 @@
 // it ends with, for sessions that need no media.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <cstdlib>
+
 #include "blocks.h"
 #include "help/texts.h"
 #include "player.h"
@@ -13,8 +16,17 @@ struct Session {
   const char* name;
   std::string input;
   std::string output;  // after the banner
-  int status;
+  std::int32_t exit_code;  // as the player returns it
 };
+
+// What the parent process sees of a 32-bit exit code: its low byte on Linux.
+// Wine hands on the low byte too, but 1 where that byte alone would read as
+// success.
+int SeenStatus(std::int32_t exit_code) {
+  const int low = static_cast<int>(static_cast<std::uint32_t>(exit_code) & 0xFF);
+  if (std::getenv("VELMORA_TEST_LAUNCHER") != nullptr && low == 0 && exit_code != 0) return 1;
+  return low;
+}
 
 const std::string kNeedsArgument = std::string(help::text::kOpenNeedsArgument) + "\n\n";
 
@@ -26,14 +38,14 @@ std::vector<Session> Sessions() {
       {"upper case exit with status", "EXIT 3\n", ">", 3},
       {"quit in mixed case", "Quit 3\n", ">", 3},
       {"last line without newline", "exit 3", ">", 3},
-      {"negative status keeps its low byte", "exit -5\n", ">", 251},
+      {"negative status", "exit -5\n", ">", -5},
       {"digits then letters", "exit 12abc\n", ">", 12},
       {"no digits", "exit abc\n", ">", 0},
       {"plus sign", "exit +4\n", ">", 4},
       {"two blanks", "exit  7\n", ">", 7},
-      {"too large clamps", "exit 99999999999\n", ">", 255},
-      {"too small clamps", "exit -99999999999\n", ">", 0},
-      {"status above a byte", "exit 259\n", ">", 3},
+      {"too large clamps", "exit 99999999999\n", ">", 2147483647},
+      {"too small clamps", "exit -99999999999\n", ">", -2147483647 - 1},
+      {"status above a byte", "exit 259\n", ">", 259},
       {"exit help keeps running", "exit /?\nquit -?\nQUIT -?\nexit 3 /?\nexit 9\n",
        ">" + exit_help + ">" + exit_help + ">" + exit_help + ">" + exit_help + ">", 9},
       {"words that name nothing", "exit3\nexit/?\n\n exit\nlist\nexit\n", ">>>>>>", 0},
@@ -65,7 +77,7 @@ TEST(Session, PrintsExactBytesAndEndsWithItsStatus) {
     const auto result = RunPlayer("VELMORA_TEST_PROGRAM", VELMORA_TEST_PROGRAM, {}, session.input);
     EXPECT_FALSE(result.timed_out) << session.name;
     EXPECT_EQ(result.out, Banner() + session.output) << session.name;
-    EXPECT_EQ(result.exit_status, session.status) << session.name;
+    EXPECT_EQ(result.exit_status, SeenStatus(session.exit_code)) << session.name;
     EXPECT_EQ(result.err, "") << session.name;
   }
 }

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -42,6 +43,11 @@ ProcessResult RunProcess(const ProcessOptions& options) {
   close(in_pipe[0]);
   close(out_pipe[1]);
   close(err_pipe[1]);
+  // The child's end, seen even when a grandchild (such as Wine's server)
+  // keeps its output pipes open.
+  const int exited_fd = static_cast<int>(syscall(SYS_pidfd_open, pid, 0));
+  CheckSys(exited_fd >= 0, "pidfd_open");
+  bool exited = false;
 
   ProcessResult result;
   int in_fd = in_pipe[1];
@@ -64,7 +70,7 @@ ProcessResult RunProcess(const ProcessOptions& options) {
   struct sigaction previous {};
   sigaction(SIGPIPE, &ignore, &previous);
 
-  while (out_fd >= 0 || err_fd >= 0) {
+  while ((out_fd >= 0 || err_fd >= 0) && !exited) {
     if (in_fd >= 0 && written == options.input.size()) {
       close(in_fd);
       in_fd = -1;
@@ -73,6 +79,7 @@ ProcessResult RunProcess(const ProcessOptions& options) {
     if (in_fd >= 0) fds.push_back({in_fd, POLLOUT, 0});
     if (out_fd >= 0) fds.push_back({out_fd, POLLIN, 0});
     if (err_fd >= 0) fds.push_back({err_fd, POLLIN, 0});
+    fds.push_back({exited_fd, POLLIN, 0});
     const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
         deadline - std::chrono::steady_clock::now());
     if (left.count() <= 0) {
@@ -85,6 +92,10 @@ ProcessResult RunProcess(const ProcessOptions& options) {
     CheckSys(ready >= 0, "poll");
     for (const auto& p : fds) {
       if (p.revents == 0) continue;
+      if (p.fd == exited_fd) {
+        exited = true;
+        continue;
+      }
       if (p.fd == in_fd) {
         const auto n = write(in_fd, options.input.data() + written, options.input.size() - written);
         if (n > 0) {
@@ -105,7 +116,17 @@ ProcessResult RunProcess(const ProcessOptions& options) {
       }
     }
   }
-  for (int fd : {in_fd, out_fd, err_fd}) {
+  // What the child wrote before it ended is still in the pipes.
+  for (int* fd : {&out_fd, &err_fd}) {
+    if (*fd < 0) continue;
+    fcntl(*fd, F_SETFL, O_NONBLOCK);
+    char buffer[65536];
+    ssize_t n;
+    while ((n = read(*fd, buffer, sizeof buffer)) > 0) {
+      (fd == &out_fd ? result.out : result.err).append(buffer, static_cast<std::size_t>(n));
+    }
+  }
+  for (int fd : {in_fd, out_fd, err_fd, exited_fd}) {
     if (fd >= 0) close(fd);
   }
   int status = 0;
