@@ -2,10 +2,10 @@
 # Sourced by scripts/run and scripts/test.
 
 # What building and playing needs.
-VELMORA_BUILD_PACKAGES=(cmake g++ make pkg-config libc-bin libsndfile1-dev libsdl2-dev libpulse-dev
+VELMORA_BUILD_PACKAGES=(cmake g++ make pkg-config libc-bin libsndfile1-dev libsdl2-dev libpulse-dev libedit-dev
   libavformat-dev libavcodec-dev libswresample-dev)
 # What the test suite needs on top.
-VELMORA_TEST_PACKAGES=(libgtest-dev sox libsox-fmt-all ffmpeg pulseaudio pulseaudio-utils)
+VELMORA_TEST_PACKAGES=(libgtest-dev sox libsox-fmt-all ffmpeg pulseaudio pulseaudio-utils tmux)
 
 velmora_as_root() {
   if [ "$(id -u)" -eq 0 ]; then

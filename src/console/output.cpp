@@ -12,6 +12,16 @@ void Output::Line(std::string_view first, std::string_view second) {
   Line(second);
 }
 
+void Output::FixedLine(std::string_view first, std::string_view second) {
+  if (!converter_) {
+    Line(first, second);
+    return;
+  }
+  std::string text(first);
+  text += second;
+  Line(converter_(text));
+}
+
 void Output::EmptyLine() {
   stream_.put('\n');
   stream_.flush();

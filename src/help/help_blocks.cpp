@@ -16,7 +16,7 @@ void PrintBlock(console::Output& out, std::initializer_list<std::string_view> li
     if (line.empty()) {
       out.EmptyLine();
     } else {
-      out.Line(line);
+      out.FixedLine(line);
     }
   }
 }
@@ -30,7 +30,7 @@ void PrintCommandListing(console::Output& out) {
 
 void PrintExitHelp(console::Output& out) {
   PrintBlock(out, {text::kExitSummary, kEmpty, text::kExitSyntax, kEmpty});
-  out.Line(text::kExitCodeMeaning, text::kExitCodeUse);
+  out.FixedLine(text::kExitCodeMeaning, text::kExitCodeUse);
   out.EmptyLine();
 }
 

@@ -42,7 +42,7 @@ OpenToken CutOpenToken(std::string& remaining) {
 
 void RunOpen(std::string_view argument_text, std::string& media_name, console::Output& out) {
   if (argument_text.empty() || argument_text == " ") {
-    out.Line(help::text::kOpenNeedsArgument);
+    out.FixedLine(help::text::kOpenNeedsArgument);
     out.EmptyLine();
     return;
   }

@@ -1,3 +1,5 @@
+// The Windows program's entry point. The Windows console gives every program
+// line editing and history, and shows code page 932 as it is.
 #include <iostream>
 
 #include "console/command_loop.h"
