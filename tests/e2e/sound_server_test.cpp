@@ -32,9 +32,15 @@ TEST(SoundServer, KilledDuringAWaitingPlayEndsTheWaitWithAnError) {
   server.Kill();
   EXPECT_EQ(player.ReadUntil("\n>"), "MCI ERROR !:Play\n\n>");
   EXPECT_LT(SecondsSince(killed), 2.0);
-  // The player goes on reading commands.
+  // The player goes on reading commands, and plays again once the server is back.
   player.Send("help");
   EXPECT_NE(player.ReadUntil("\n>").size(), 0u);
+  server.Start();
+  player.Send("play");
+  EXPECT_EQ(player.ReadUntil("\n>"), "Play - ten.flac\n\n>");
+  player.Send("open tone.wav");
+  player.Send("play /w");
+  EXPECT_EQ(player.ReadUntil("\n>"), ">Play - tone.wav\n\n>");
   player.Send("exit 4");
   EXPECT_EQ(player.Finish(), 4);
 }

@@ -40,6 +40,7 @@ const std::map<std::string, std::string>& MediaFixtures::BadFiles() {
       {"garbled.mp3", "random bytes"},
       {"truncated-header.wav", "a WAV cut inside its header"},
       {"video-only.mp4", "a video without sound"},
+      {"zero.wav", "a WAV without a single sample"},
   };
   return files;
 }
@@ -81,6 +82,20 @@ MediaFixtures::MediaFixtures() {
   const std::string wav = ReadFile(folder_ / "tone.wav");
   std::ofstream(f("truncated-header.wav"), std::ios::binary) << wav.substr(0, 30);
   std::ofstream(f("truncated.wav"), std::ios::binary) << wav.substr(0, wav.size() / 2);
+  // A WAV with a header and no sound at all.
+  std::string zero = wav.substr(0, 44);
+  const auto put32 = [&zero](std::size_t at, std::uint32_t value) {
+    for (int i = 0; i < 4; ++i) zero[at + static_cast<std::size_t>(i)] = static_cast<char>(value >> (8 * i));
+  };
+  put32(4, 36);
+  put32(40, 0);
+  std::ofstream(f("zero.wav"), std::ios::binary) << zero;
+  // A FLAC whose header claims three days of sound; one second follows.
+  std::string flac = ReadFile(folder_ / "tone.flac");
+  const std::uint64_t days = 44100ull * 86400 * 3;
+  flac[21] = static_cast<char>((flac[21] & 0xF0) | static_cast<char>((days >> 32) & 0x0F));
+  for (int i = 0; i < 4; ++i) flac[22 + static_cast<std::size_t>(i)] = static_cast<char>(days >> (24 - 8 * i));
+  std::ofstream(f("claims-days.flac"), std::ios::binary) << flac;
   Make({"ffmpeg", "-nostdin", "-loglevel", "error", "-y", "-f", "lavfi", "-i", "testsrc=size=64x48:rate=10",
         "-t", "1", "-c:v", "mpeg4", f("video-only.mp4")});
   std::filesystem::create_directory(folder_ / "a folder.wav");

@@ -33,6 +33,9 @@ ProcessResult RunProcess(const ProcessOptions& options) {
     dup2(err_pipe[1], 2);
     for (const auto& [name, value] : options.env) setenv(name.c_str(), value.c_str(), 1);
     if (!options.working_dir.empty() && chdir(options.working_dir.c_str()) != 0) _exit(126);
+    if (options.uid >= 0 && (setgid(static_cast<gid_t>(options.uid)) != 0 || setuid(static_cast<uid_t>(options.uid)) != 0)) {
+      _exit(126);
+    }
     std::vector<char*> argv;
     for (const auto& arg : options.argv) argv.push_back(const_cast<char*>(arg.c_str()));
     argv.push_back(nullptr);

@@ -23,6 +23,7 @@ struct ProcessOptions {
   std::chrono::milliseconds timeout{std::chrono::seconds(60)};
   bool close_input_early = false;  // close standard input before writing anything
   bool close_output_early = false;  // stop reading standard output at once
+  int uid = -1;                     // run as this user (and group), where set
 };
 
 // Runs a program with the given standard input, collects both output streams

@@ -14,6 +14,12 @@ namespace velmora::test {
 
 PulseServer::PulseServer() {
   chmod(runtime_.path().c_str(), 0700);
+  Start();
+}
+
+void PulseServer::Start() {
+  const auto socket = runtime_.path() / "pulse" / "native";
+  std::filesystem::remove(socket);
   pid_ = fork();
   if (pid_ < 0) throw std::runtime_error("fork failed");
   if (pid_ == 0) {
@@ -25,7 +31,6 @@ PulseServer::PulseServer() {
            "--load=module-null-sink sink_name=null", "--load=module-native-protocol-unix", nullptr);
     _exit(127);
   }
-  const auto socket = runtime_.path() / "pulse" / "native";
   for (int i = 0; i < 200 && !std::filesystem::exists(socket); ++i) {
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
   }

@@ -22,6 +22,8 @@ class PulseServer {
   std::map<std::string, std::string> ClientEnv() const;
   // Ends the server at once, as a crash would.
   void Kill();
+  // Starts it again where it was.
+  void Start();
 
  private:
   TempDir runtime_;

@@ -14,18 +14,12 @@ constexpr pa_usec_t kServerBuffer = 200 * PA_USEC_PER_MSEC;
 
 class PulseOutput final : public AudioOutput {
  public:
-  ~PulseOutput() override {
-    Close();
-    if (mainloop_ != nullptr) pa_threaded_mainloop_stop(mainloop_);
-    if (context_ != nullptr) {
-      pa_context_disconnect(context_);
-      pa_context_unref(context_);
-    }
-    if (mainloop_ != nullptr) pa_threaded_mainloop_free(mainloop_);
-  }
+  ~PulseOutput() override { Disconnect(); }
 
   // Connects to the server; false when none answers.
   bool Connect() {
+    Disconnect();
+    failed_ = false;
     mainloop_ = pa_threaded_mainloop_new();
     if (mainloop_ == nullptr) return false;
     context_ = pa_context_new(pa_threaded_mainloop_get_api(mainloop_), "Velmora");
@@ -45,6 +39,8 @@ class PulseOutput final : public AudioOutput {
   bool Open(const AudioFormat& format, Pull pull) override {
     Close();
     if (format.channels > static_cast<int>(PA_CHANNELS_MAX)) return false;
+    // A server that went away may be back: connect anew.
+    if (failed_ && !Connect()) return false;
     pull_ = std::move(pull);
     frame_bytes_ = sizeof(float) * static_cast<std::size_t>(format.channels);
     const pa_sample_spec spec{PA_SAMPLE_FLOAT32NE, static_cast<std::uint32_t>(format.rate),
@@ -118,6 +114,20 @@ class PulseOutput final : public AudioOutput {
   std::size_t BufferedFrames() const override { return buffered_; }
 
  private:
+  void Disconnect() {
+    Close();
+    if (mainloop_ != nullptr) pa_threaded_mainloop_stop(mainloop_);
+    if (context_ != nullptr) {
+      pa_context_disconnect(context_);
+      pa_context_unref(context_);
+      context_ = nullptr;
+    }
+    if (mainloop_ != nullptr) {
+      pa_threaded_mainloop_free(mainloop_);
+      mainloop_ = nullptr;
+    }
+  }
+
   static void Finish(pa_operation* operation) {
     if (operation != nullptr) pa_operation_unref(operation);
   }

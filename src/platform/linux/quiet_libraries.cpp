@@ -6,7 +6,6 @@
 namespace velmora::mci {
 
 void QuietLibraries() {
-#ifndef VELMORA_KEEP_STDERR
   static const bool done = [] {
     const int null = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
     if (null >= 0) {
@@ -16,7 +15,6 @@ void QuietLibraries() {
     return true;
   }();
   (void)done;
-#endif
 }
 
 }  // namespace velmora::mci
