@@ -33,7 +33,9 @@ class SdlOutput final : public AudioOutput {
     want.freq = format.rate;
     want.format = AUDIO_F32SYS;
     want.channels = static_cast<Uint8>(format.channels);
-    want.samples = 2048;
+    // About 25 ms a buffer: SDL waits two buffers' time whenever it closes.
+    want.samples = 256;
+    while (want.samples < 4096 && want.samples * 2 * 40 <= format.rate) want.samples = static_cast<Uint16>(want.samples * 2);
     want.callback = &SdlOutput::Callback;
     want.userdata = this;
     SDL_AudioSpec have{};
