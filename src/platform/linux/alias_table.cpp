@@ -1,15 +1,11 @@
 #include "alias_table.h"
 
+#include "ascii.h"
+
 namespace velmora::mci {
 namespace {
 
-std::string Key(std::string_view alias) {
-  std::string key(alias);
-  for (char& c : key) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return key;
-}
+std::string Key(std::string_view alias) { return AsciiLower(alias); }
 
 }  // namespace
 

@@ -1,16 +1,13 @@
 #include "mci_command.h"
 
+#include "ascii.h"
+
 namespace velmora::mci {
-namespace {
-
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-}  // namespace
 
 bool IsKeyword(std::string_view word, std::string_view keyword) {
   if (word.size() != keyword.size()) return false;
   for (std::size_t i = 0; i < word.size(); ++i) {
-    if (Lower(word[i]) != keyword[i]) return false;
+    if (AsciiLower(word[i]) != keyword[i]) return false;
   }
   return true;
 }
@@ -40,7 +37,7 @@ std::variant<Command, Result> ParseCommand(std::string_view text) {
   if (words.empty()) return kUnrecognizedCommand;
   if (words.size() < 2) return kMissingDeviceName;
   Command command;
-  for (char c : words[0]) command.verb.push_back(Lower(c));
+  command.verb = AsciiLower(words[0]);
   command.device = std::move(words[1]);
   command.words.assign(std::make_move_iterator(words.begin() + 2), std::make_move_iterator(words.end()));
   return command;

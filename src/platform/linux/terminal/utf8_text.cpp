@@ -6,18 +6,9 @@
 
 #include <cstdlib>
 
+#include "ascii.h"
+
 namespace velmora::terminal {
-namespace {
-
-std::string Lower(std::string_view text) {
-  std::string lower(text);
-  for (char& c : lower) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return lower;
-}
-
-}  // namespace
 
 bool EnvironmentWantsUtf8() {
   const char* locale = nullptr;
@@ -34,7 +25,7 @@ bool EnvironmentWantsUtf8() {
   if (dot == std::string_view::npos) return false;
   auto charset = text.substr(dot + 1);
   charset = charset.substr(0, charset.find('@'));
-  const std::string name = Lower(charset);
+  const std::string name = AsciiLower(charset);
   return name == "utf-8" || name == "utf8";
 }
 
