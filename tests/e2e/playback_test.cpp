@@ -58,6 +58,13 @@ TEST(Playback, PauseAndPlayWithoutWaiting) {
   EXPECT_LT(run.seconds, 1.5);
 }
 
+TEST(Playback, WithoutAnyOutputPlayFailsRatherThanPretending) {
+  const auto run = Play({"tone.wav"}, "play\nplay /w\nsplay\nexit\n",
+                        {{"SDL_AUDIODRIVER", "no-such-driver"}});
+  EXPECT_EQ(run.result.out, Banner() + "[Command Line]Open : tone.wav\n>MCI ERROR !:Play\n\n>MCI ERROR !:Play\n\n"
+                                       ">MCI ERROR !:sPlay\n\n>");
+}
+
 TEST(Playback, FilesThatCannotPlayReportErrors) {
   for (const auto& [name, why] : MediaFixtures::BadFiles()) {
     const auto run = Play({}, "open " + name + "\nplay\nopen \"a folder.wav\"\nexit\n");
