@@ -50,6 +50,13 @@ TEST(Playback, OpenByPlainAndQuotedNames) {
   EXPECT_LT(run.seconds, 5.0);
 }
 
+// M4A goes through the FFmpeg module, which the player loads from beside itself.
+TEST(Playback, FormatsFromTheLoadedModulePlay) {
+  const auto run = Play({}, "open tone.m4a\nplay /w\nexit\n");
+  EXPECT_EQ(run.result.out, Banner() + ">>Play - tone.m4a\n\n>");
+  EXPECT_GE(run.seconds, 0.9);
+}
+
 TEST(Playback, PauseAndPlayWithoutWaiting) {
   const auto run = Play({"long.wav"}, "play\npause\nplay\npause\nstop\nexit\n");
   EXPECT_EQ(run.result.out, Banner() + "[Command Line]Open : long.wav\n>Play - long.wav\n\n>Pause\n\n>"
