@@ -10,7 +10,7 @@
 #include "console/command_loop.h"
 #include "console/line_reader.h"
 #include "console/output.h"
-#include "terminal/editor_line_reader.h"
+#include "modules.h"
 #include "terminal/utf8_text.h"
 
 int main(int argc, char** argv) {
@@ -18,11 +18,10 @@ int main(int argc, char** argv) {
   if (isatty(STDOUT_FILENO) && velmora::terminal::EnvironmentWantsUtf8()) {
     out.SetFixedTextConverter(velmora::terminal::Cp932ToUtf8);
   }
+  // The line editor is a module of its own: programs that drive the player
+  // through pipes never load it.
   std::unique_ptr<velmora::console::LineReader> reader;
-  if (isatty(STDIN_FILENO) && isatty(STDOUT_FILENO)) {
-    reader = std::make_unique<velmora::terminal::EditorLineReader>(out);
-  } else {
-    reader = std::make_unique<velmora::console::StreamLineReader>(std::cin, out);
-  }
+  if (isatty(STDIN_FILENO) && isatty(STDOUT_FILENO)) reader = velmora::mci::MakeEditorLineReader(out);
+  if (!reader) reader = std::make_unique<velmora::console::StreamLineReader>(std::cin, out);
   return velmora::console::RunPlayer(argc >= 2 ? argv[1] : nullptr, *reader, out);
 }

@@ -38,3 +38,15 @@ std::unique_ptr<AudioOutput> MakeSdlOutput() {
 }
 
 }  // namespace velmora::mci
+
+namespace velmora::mci {
+
+std::unique_ptr<console::LineReader> MakeEditorLineReader(console::Output& out) {
+  using Make = console::LineReader* (*)(console::Output*);
+  static const auto make =
+      reinterpret_cast<Make>(LoadEntryPoint("velmora-terminal.so", "VelmoraMakeEditorLineReader"));
+  if (make == nullptr) return nullptr;
+  return std::unique_ptr<console::LineReader>(make(&out));
+}
+
+}  // namespace velmora::mci

@@ -4,6 +4,8 @@
 #include <string>
 
 #include "audio_output.h"
+#include "console/line_reader.h"
+#include "console/output.h"
 #include "decoder.h"
 
 namespace velmora::mci {
@@ -17,5 +19,9 @@ std::unique_ptr<Decoder> OpenFfmpegDecoder(const std::string& path);
 
 // An output through SDL2. Nothing when the module is missing.
 std::unique_ptr<AudioOutput> MakeSdlOutput();
+
+// A line editor for the terminal, through libedit. Nothing when the module is
+// missing.
+std::unique_ptr<console::LineReader> MakeEditorLineReader(console::Output& out);
 
 }  // namespace velmora::mci

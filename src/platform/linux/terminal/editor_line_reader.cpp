@@ -52,3 +52,8 @@ std::optional<std::string> EditorLineReader::Read() {
 }
 
 }  // namespace velmora::terminal
+
+extern "C" __attribute__((visibility("default"))) velmora::console::LineReader* VelmoraMakeEditorLineReader(
+    velmora::console::Output* out) {
+  return new velmora::terminal::EditorLineReader(*out);
+}
