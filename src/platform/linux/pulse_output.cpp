@@ -43,22 +43,22 @@ class PulseOutput final : public AudioOutput {
     if (failed_ && !Connect()) return false;
     pull_ = std::move(pull);
     frame_bytes_ = sizeof(float) * static_cast<std::size_t>(format.channels);
-    const pa_sample_spec spec{PA_SAMPLE_FLOAT32NE, static_cast<std::uint32_t>(format.rate),
+    const pa_sample_spec sample_format{PA_SAMPLE_FLOAT32NE, static_cast<std::uint32_t>(format.rate),
                               static_cast<std::uint8_t>(format.channels)};
     pa_channel_map map;
-    pa_channel_map_init_auto(&map, spec.channels, PA_CHANNEL_MAP_DEFAULT);
+    pa_channel_map_init_auto(&map, sample_format.channels, PA_CHANNEL_MAP_DEFAULT);
 
     pa_threaded_mainloop_lock(mainloop_);
     failed_ = false;
     halted_ = false;
-    stream_ = pa_stream_new(context_, "Velmora", &spec, &map);
+    stream_ = pa_stream_new(context_, "Velmora", &sample_format, &map);
     bool ready = false;
     if (stream_ != nullptr) {
       pa_stream_set_state_callback(stream_, &PulseOutput::OnStreamState, this);
       pa_stream_set_write_callback(stream_, &PulseOutput::OnWritable, this);
       pa_buffer_attr attr{};
       attr.maxlength = static_cast<std::uint32_t>(-1);
-      attr.tlength = static_cast<std::uint32_t>(pa_usec_to_bytes(kServerBuffer, &spec));
+      attr.tlength = static_cast<std::uint32_t>(pa_usec_to_bytes(kServerBuffer, &sample_format));
       attr.prebuf = static_cast<std::uint32_t>(-1);
       attr.minreq = static_cast<std::uint32_t>(-1);
       attr.fragsize = static_cast<std::uint32_t>(-1);
