@@ -19,10 +19,9 @@ class Decoder {
  public:
   virtual ~Decoder() = default;
   virtual AudioFormat format() const = 0;
-  // Length in frames. Exact where lengthIsExact(); otherwise an estimate that
-  // the player corrects once it reaches the end.
+  // Length in frames: exact for some formats, an estimate for others; the
+  // player sets it to what was played once it reaches the end.
   virtual std::int64_t frames() const = 0;
-  virtual bool lengthIsExact() const = 0;
   // Reads up to `frames` frames; fewer only at the end, 0 once past it.
   // A negative result is a read error.
   virtual std::int64_t Read(float* interleaved, std::int64_t frames) = 0;

@@ -14,7 +14,6 @@ class SndfileDecoder final : public Decoder {
 
   AudioFormat format() const override { return {info_.samplerate, info_.channels}; }
   std::int64_t frames() const override { return info_.frames; }
-  bool lengthIsExact() const override { return true; }
 
   std::int64_t Read(float* interleaved, std::int64_t frames) override {
     const sf_count_t got = sf_readf_float(file_, interleaved, frames);

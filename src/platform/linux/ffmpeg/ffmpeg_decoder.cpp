@@ -68,7 +68,6 @@ class FfmpegDecoder final : public Decoder {
 
   AudioFormat format() const override { return format_info_; }
   std::int64_t frames() const override { return frames_; }
-  bool lengthIsExact() const override { return false; }
 
   std::int64_t Read(float* interleaved, std::int64_t frames) override {
     const auto channels = static_cast<std::size_t>(format_info_.channels);
